@@ -14,6 +14,7 @@ public:
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 // A component is owned by another and destroyed with it, children before their owner.
+// Deleting a component first takes it out of its owner.
 class TComponent : public TObject {
 public:
     explicit TComponent(TComponent* Owner);
@@ -28,6 +29,7 @@ protected:
     void DestroyComponents();
 
 private:
+    TComponent* owner_;
     AnsiString name_;
     std::vector<std::unique_ptr<TComponent>> components_;
 };

@@ -19,6 +19,9 @@ EditWidget::EditWidget(QWidget* parent) : QLineEdit(parent)
 {
     // The toolkit's own limit counts characters and cuts program text; ours does neither.
     setMaxLength(32767);
+    // The layout's fields are sized for a native edit's thin inner margin, not the wider
+    // one the toolkit adds; without this a full maker code does not fit its field.
+    setTextMargins(-2, 0, -2, 0);
     connect(this, &QLineEdit::textChanged, this, &EditWidget::limitUserEdit);
 }
 

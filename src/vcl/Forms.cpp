@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QIcon>
 #include <QStyle>
 
@@ -153,9 +154,10 @@ void TApplication::Initialize()
 {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(ToQString(title_));
-    const QIcon icon(QStringLiteral(":/MAINICON.xpm"));
-    if (!icon.isNull())
-        QApplication::setWindowIcon(icon);
+    // The program's icon is the resource MAINICON, when the program carries one.
+    const QString icon = QStringLiteral(":/MAINICON.xpm");
+    if (QFile::exists(icon))
+        QApplication::setWindowIcon(QIcon(icon));
 }
 
 void TApplication::AdoptForm(TForm* form)
@@ -174,6 +176,7 @@ int TApplication::Run()
 
 void TApplication::Terminate()
 {
+    terminated_ = true;
     QCoreApplication::quit();
 }
 

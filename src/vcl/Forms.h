@@ -57,6 +57,7 @@ public:
     // Shows the main form and runs the message loop until Terminate; returns the exit code.
     int Run();
     void Terminate();
+    bool Terminated() const { return terminated_; }
 
     const AnsiString& Title() const { return title_; }
     TForm* MainForm() const { return mainForm_; }
@@ -72,6 +73,7 @@ private:
     std::unique_ptr<Impl> impl_;
     AnsiString title_;
     TForm* mainForm_ = nullptr;
+    bool terminated_ = false;
 };
 
 extern TApplication* Application;

@@ -101,7 +101,8 @@ void MessageDialog::layOut(const QPixmap& icon)
         x += buttonWidth + gap;
     }
     setFixedSize(width, buttonTop + buttonHeight + marginY);
-    move(screenRect.center() - QPoint(width / 2, height() / 2));
+    move(screenRect.x() + (screenRect.width() - width) / 2,
+         screenRect.y() + (screenRect.height() - height()) / 2);
 }
 
 int MessageDialog::run()
