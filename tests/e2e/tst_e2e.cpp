@@ -1,0 +1,88 @@
+#include "E2eSession.h"
+
+#include <QTest>
+
+namespace {
+
+const QString MakerCode = QStringLiteral("国・メーカーコード");
+const QString ItemCode = QStringLiteral("商品コード");
+const QString CheckDigit = QStringLiteral("チェックデジット");
+const QString DigitsOnly = QStringLiteral("数字のみです");
+
+// The Calculate button's centre, in the window's client area.
+constexpr int CalculateX = 112 + 24;
+constexpr int CalculateY = 136 + 22;
+
+} // namespace
+
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        session = std::make_unique<E2eSession>();
+        QVERIFY2(session->ready(), qPrintable(session->error()));
+        QVERIFY(session->startProgram());
+    }
+    void cleanup() { session.reset(); }
+
+    void checkDigitIsReadBackByAScreenReader()
+    {
+        session->type("1234567");
+        session->key("Tab");
+        session->type("89012");
+        session->click(CalculateX, CalculateY);
+        QTRY_COMPARE(session->fields()[CheckDigit], QStringLiteral("8"));
+
+        session->click(CalculateX, CalculateY);
+        QTRY_COMPARE(session->fields()[ItemCode], QString());
+        session->key("shift+Tab");
+        session->key("BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace");
+        session->type("4901234");
+        session->key("Tab");
+        session->type("00007");
+        session->click(CalculateX, CalculateY);
+        QTRY_COMPARE(session->fields()[CheckDigit], QStringLiteral("0"));
+        QCOMPARE(session->fields()[MakerCode], QStringLiteral("4901234"));
+    }
+
+    void typicalRunAtTheCounter()
+    {
+        session->type("12345678");  // the eighth digit moves on and is lost
+        session->type("89012");
+        session->key("Return");
+        QTRY_COMPARE(session->fields()[CheckDigit], QStringLiteral("8"));
+        session->type("5");  // the next item starts with its first digit
+        auto shown = session->fields();
+        QCOMPARE(shown[ItemCode], QStringLiteral("5"));
+        QCOMPARE(shown[CheckDigit], QString());
+        session->type("6789");
+        session->key("KP_Enter");
+        QTRY_COMPARE(session->fields()[CheckDigit], QStringLiteral("1"));
+        QCOMPARE(session->fields()[MakerCode], QStringLiteral("1234567"));
+    }
+
+    void japaneseCharacterIsRefusedOncePerByte()
+    {
+        session->type("12");
+        session->type(QStringLiteral("数"));
+        QVERIFY(session->waitForLabel(DigitsOnly));
+        session->key("Return");
+        // The second byte brings the second box.
+        QVERIFY(session->labels().contains(DigitsOnly));
+        session->key("Return");
+        QVERIFY(session->waitForLabel(DigitsOnly, false));
+        session->type("3");
+        const auto shown = session->fields();
+        QCOMPARE(shown.at(MakerCode), QStringLiteral("123"));
+        QCOMPARE(shown.at(ItemCode), QString());
+        QCOMPARE(shown.at(CheckDigit), QString());
+    }
+
+private:
+    std::unique_ptr<E2eSession> session;
+};
+
+QTEST_GUILESS_MAIN(TestEndToEnd)
+#include "tst_e2e.moc"
