@@ -35,6 +35,9 @@ void BoxWatch::poll()
     if (box != current_) {
         current_ = box;
         ticksOpen_ = 0;
+        // A box opened right after another may reuse its address: forget it once it ends.
+        connect(box, &QDialog::finished, this, [this] { current_ = nullptr; },
+                Qt::SingleShotConnection);
         seen << describe(*box);
         if (answers_.empty()) {
             problems << QStringLiteral("unexpected box: ") + describe(*box);

@@ -100,7 +100,12 @@ QString WidgetFixture::executableDir() const
 
 void WidgetFixture::type(const QString& text) const
 {
-    QTest::keyClicks(focus(), text);
+    for (const QChar c : text) {
+        if (c.unicode() < 128)
+            QTest::keyClick(focus(), c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, focus(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 void WidgetFixture::key(int k, Qt::KeyboardModifiers modifiers) const
