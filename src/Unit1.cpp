@@ -3,6 +3,7 @@
 #include "entry/CheckDigit.h"
 #include "entry/KeyRules.h"
 #include "rtl/Cp932.h"
+#include "rtl/Paths.h"
 #include "vcl/Dialogs.h"
 
 TForm1* Form1 = nullptr;
@@ -103,6 +104,7 @@ void TForm1::Edit1KeyPress(TObject*, unsigned char& Key)
 
 void TForm1::FormCreate(TObject*)
 {
+    persist::RestoreWindow(*this, IniFile, persist::SettingsPath(ExecutablePath()));
 }
 
 void TForm1::Edit2KeyPress(TObject*, unsigned char& Key)
@@ -117,6 +119,7 @@ void TForm1::SpeedButton11Click(TObject*)
 
 void TForm1::FormClose(TObject*, TCloseAction&)
 {
+    persist::SaveWindow(*this, IniFile, persist::SettingsPath(ExecutablePath()));
 }
 
 void TForm1::CalculateCheckDigit()
@@ -155,4 +158,19 @@ void TForm1::FocusItemCode()
 void TForm1::ShowMessage(const AnsiString& text)
 {
     ::ShowMessage(text);
+}
+
+AnsiString TForm1::MakerCode() const
+{
+    return Edit1->Text();
+}
+
+void TForm1::SetMakerCode(const AnsiString& text)
+{
+    Edit1->SetText(text);
+}
+
+void TForm1::StartInItemCode()
+{
+    SetActiveControl(Edit2);
 }

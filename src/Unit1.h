@@ -2,12 +2,13 @@
 
 #include "entry/CodeFields.h"
 #include "entry/RunHistory.h"
+#include "persist/WindowSettings.h"
 #include "vcl/Buttons.h"
 #include "vcl/Forms.h"
 #include "vcl/StdCtrls.h"
 
 // The main window: the code fields, the keypad and the run history.
-class TForm1 : public TForm, private entry::CodeFields {
+class TForm1 : public TForm, private entry::CodeFields, private persist::SettingsWindow {
 public:
     TLabel* Label1;
     TEdit* Edit1;
@@ -38,6 +39,7 @@ public:
 
 private:
     entry::RunHistory History;
+    std::unique_ptr<TMemIniFile> IniFile;
 
     void CalculateCheckDigit();
 
@@ -47,6 +49,15 @@ private:
     void FocusItemCode() override;
     void ShowMessage(const AnsiString& text) override;
     TEdit* FieldEdit(entry::Field field) const;
+
+    // What the settings see of this window.
+    int Top() const override { return TForm::Top(); }
+    int Left() const override { return TForm::Left(); }
+    void SetTop(int top) override { TForm::SetTop(top); }
+    void SetLeft(int left) override { TForm::SetLeft(left); }
+    AnsiString MakerCode() const override;
+    void SetMakerCode(const AnsiString& text) override;
+    void StartInItemCode() override;
 };
 
 extern TForm1* Form1;
