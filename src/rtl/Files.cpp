@@ -70,6 +70,9 @@ std::optional<AnsiString> ReadFileIfExists(const AnsiString& path)
     struct stat info {};
     if (::stat(osPath.c_str(), &info) != 0 || S_ISDIR(info.st_mode))
         return std::nullopt;
+    // A device or pipe holds no settings; reading one might never end.
+    if (!S_ISREG(info.st_mode))
+        return AnsiString();
     FileDescriptor fd(::open(osPath.c_str(), O_RDONLY | O_CLOEXEC));
     if (!fd.valid())
         cannotOpen(path);

@@ -8,7 +8,7 @@
 // them in UTF-8.
 
 // The whole content of a file, or nothing when there is no file of that name (a folder
-// counts as none). Raises EFOpenError "ファイル <path> は開けません" when it cannot be read.
+// counts as none; a device or pipe reads as empty). Raises EFOpenError "ファイル <path> は開けません" when it cannot be read.
 std::optional<AnsiString> ReadFileIfExists(const AnsiString& path);
 
 // Gives the file the new content. A regular file is replaced only once the whole content
