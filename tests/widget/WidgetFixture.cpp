@@ -31,7 +31,7 @@ int runWidgetTests(int argc, char** argv, QObject& tests)
     return QTest::qExec(&tests, argc, argv);
 }
 
-WidgetFixture::WidgetFixture()
+WidgetFixture::WidgetFixture(const QByteArray& settings)
 {
     // A fresh folder for every test: nothing left beside the executable but itself.
     const QString self = QCoreApplication::applicationFilePath();
@@ -45,6 +45,12 @@ WidgetFixture::WidgetFixture()
             QFile::setPermissions(entry.absoluteFilePath(), QFile::ReadOwner | QFile::WriteOwner);
             QFile::remove(entry.absoluteFilePath());
         }
+    }
+
+    if (!settings.isNull()) {
+        QFile file(dir.filePath(QStringLiteral("Tovik.ini")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(settings) != settings.size())
+            qFatal("cannot write the settings file");
     }
 
     static int argc = 1;

@@ -17,7 +17,8 @@ class TApplication;
 // folder beside "the executable" is the test's own and starts empty for every test.
 class WidgetFixture {
 public:
-    WidgetFixture();
+    // `settings`: the content of Tovik.ini beside the executable before the window is made.
+    explicit WidgetFixture(const QByteArray& settings = QByteArray());
     ~WidgetFixture();
 
     QWidget& window() const;
