@@ -9,7 +9,7 @@ build=${TOVIK_BUILD_DIR:-build}
 
 packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libgl-dev fonts-ipafont-gothic)
 if [ "$command" = test ]; then
-  packages+=(xvfb xauth xdotool dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0)
+  packages+=(xvfb xauth xdotool dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-xlib)
 fi
 
 missing=()

@@ -178,3 +178,21 @@ bool E2eSession::waitForLabel(const QString& caption, bool present)
 {
     return QTest::qWaitFor([&] { return labels().contains(caption) == present; }, 10000);
 }
+
+void E2eSession::closeWindow()
+{
+    run("/usr/bin/python3", {QStringLiteral(CLOSE_SCRIPT), QStringLiteral("Tovik１型")});
+}
+
+QByteArray E2eSession::settingsFile() const
+{
+    QFile file(folder_.filePath("Tovik.ini"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void E2eSession::writeSettingsFile(const QByteArray& content)
+{
+    QFile file(folder_.filePath("Tovik.ini"));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+}

@@ -22,6 +22,10 @@ public:
     QString folder() const { return folder_.path(); }
 
     bool startProgram();
+    // Asks the main window to close, as its close box does.
+    void closeWindow();
+    QByteArray settingsFile() const;
+    void writeSettingsFile(const QByteArray& content);
     bool programRunning() const;
     bool waitForExit(int ms);
 

@@ -1,5 +1,6 @@
 #include "E2eSession.h"
 
+#include <QPoint>
 #include <QTest>
 
 namespace {
@@ -78,6 +79,26 @@ private slots:
         QCOMPARE(shown.at(MakerCode), QStringLiteral("123"));
         QCOMPARE(shown.at(ItemCode), QString());
         QCOMPARE(shown.at(CheckDigit), QString());
+    }
+
+    void settingsCarryOverToTheNextRun()
+    {
+        session->type("4901234");
+        session->closeWindow();
+        QVERIFY(session->waitForExit(10000));
+        QCOMPARE(session->settingsFile(), QByteArray("[tovik]\r\nTop=127\r\nLeft=198\r\nEdit1=4901234\r\n\r\n"));
+
+        session->writeSettingsFile("[tovik]\r\nTop=200\r\nLeft=300\r\nEdit1=4901234\r\n");
+        QVERIFY(session->startProgram());
+        QCOMPARE(session->windowPosition(), QPoint(300, 200));
+        QCOMPARE(session->fields()[MakerCode], QStringLiteral("4901234"));
+        // The cursor starts in the item code.
+        session->type("00007");
+        session->key("Return");
+        QTRY_COMPARE(session->fields()[CheckDigit], QStringLiteral("0"));
+        session->closeWindow();
+        QVERIFY(session->waitForExit(10000));
+        QCOMPARE(session->settingsFile(), QByteArray("[tovik]\r\nTop=200\r\nLeft=300\r\nEdit1=4901234\r\n\r\n"));
     }
 
 private:
