@@ -4,7 +4,6 @@
 #include "rtl/Exceptions.h"
 #include "vcl/Forms.h"
 
-#include <cstdio>
 
 bool RunGuarded(const std::function<void()>& handler)
 {

@@ -2,7 +2,9 @@
 
 #include "BoxWatch.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -35,6 +37,12 @@ public:
     BoxWatch boxes;
     std::unique_ptr<TApplication> application;
 };
+
+// The application title, which every message box bears: the test binary's name.
+inline QString applicationTitle()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).baseName();
+}
 
 // Runs the test class from a private copy of the test binary in a temporary folder.
 int runWidgetTests(int argc, char** argv, QObject& tests);

@@ -10,11 +10,6 @@ namespace {
 
 const QString DigitsOnly = QStringLiteral("数字のみです");
 
-QString title()
-{
-    return QFileInfo(QCoreApplication::applicationFilePath()).baseName();
-}
-
 } // namespace
 
 // The keyboard path and the keypad through real widgets: each key as a QTest event.
@@ -97,7 +92,7 @@ private slots:
         fixture->boxes.expectKey(Qt::Key_Return);
         fixture->type(typed);
         QVERIFY(fixture->settle());
-        QCOMPARE(fixture->boxes.seen, QStringList{title() + "|" + DigitsOnly});
+        QCOMPARE(fixture->boxes.seen, QStringList{applicationTitle() + "|" + DigitsOnly});
         QCOMPARE(fixture->edit(field).text(), QStringLiteral("12"));
         QCOMPARE(fixture->focus(), &fixture->edit(field));
     }
@@ -109,7 +104,7 @@ private slots:
         fixture->boxes.expectKey(Qt::Key_Return);
         fixture->type(QStringLiteral("数"));
         QVERIFY(fixture->settle());
-        QCOMPARE(fixture->boxes.seen, (QStringList{title() + "|" + DigitsOnly, title() + "|" + DigitsOnly}));
+        QCOMPARE(fixture->boxes.seen, (QStringList{applicationTitle() + "|" + DigitsOnly, applicationTitle() + "|" + DigitsOnly}));
         QCOMPARE(fixture->edit(1).text(), QStringLiteral("12"));
         // The keyboard is back in the field: the next digit lands.
         fixture->type("3");
@@ -143,7 +138,7 @@ private slots:
         fixture->boxes.expectKey(Qt::Key_Return);
         fixture->key(Qt::Key_Return);
         QVERIFY(fixture->settle());
-        QCOMPARE(fixture->boxes.seen, QStringList{title() + "|コードを全部入力してください"});
+        QCOMPARE(fixture->boxes.seen, QStringList{applicationTitle() + "|コードを全部入力してください"});
         QCOMPARE(fixture->edit(1).text(), QStringLiteral("1234567"));
         QCOMPARE(fixture->focus(), &fixture->edit(2));
     }

@@ -14,11 +14,6 @@ namespace {
 
 const QString IncompleteCode = QStringLiteral("コードを全部入力してください");
 
-QString title()
-{
-    return QFileInfo(QCoreApplication::applicationFilePath()).baseName();
-}
-
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -167,7 +162,7 @@ private slots:
         fixture->boxes.expectKey(Qt::Key_Return);
         QTest::mouseClick(&fixture->button(11), Qt::LeftButton);
         QVERIFY(fixture->settle());
-        QCOMPARE(fixture->boxes.seen, QStringList{title() + "|" + IncompleteCode});
+        QCOMPARE(fixture->boxes.seen, QStringList{applicationTitle() + "|" + IncompleteCode});
         QCOMPARE(fixture->focus(), &fixture->edit(2));
     }
 
@@ -214,7 +209,7 @@ private slots:
         QTest::mouseClick(&fixture->button(11), Qt::LeftButton);
         QVERIFY(fixture->settle());
         QVERIFY(closedByAnswer);
-        QCOMPARE(caption, title());
+        QCOMPARE(caption, applicationTitle());
         QVERIFY(modal);
         QCOMPARE(okText, QStringLiteral("OK"));
         QVERIFY(okIsDefault);
@@ -235,7 +230,7 @@ private slots:
         QTest::mouseClick(&fixture->button(11), Qt::LeftButton);
         QVERIFY(fixture->settle());
         const QString rule = QString(27, QLatin1Char('-')) + "\r\n";
-        QCOMPARE(copied, rule + title() + "\r\n" + rule + IncompleteCode + "\r\n" + rule +
+        QCOMPARE(copied, rule + applicationTitle() + "\r\n" + rule + IncompleteCode + "\r\n" + rule +
                              "OK   \r\n" + rule);
     }
 
@@ -259,7 +254,7 @@ private slots:
         fixture->boxes.expectKey(Qt::Key_Return);
         QTest::mouseClick(&fixture->button(11), Qt::LeftButton);
         QVERIFY(fixture->settle());
-        QCOMPARE(fixture->boxes.seen, QStringList{title() + "|' ' は整数ではありません."});
+        QCOMPARE(fixture->boxes.seen, QStringList{applicationTitle() + "|' ' は整数ではありません."});
         QVERIFY(fixture->edit(3).text().isEmpty());
         // The handler ended, the window goes on: the next item still calculates.
         Form1->Edit2->SetText("89012");

@@ -7,11 +7,6 @@
 
 namespace {
 
-QString title()
-{
-    return QFileInfo(QCoreApplication::applicationFilePath()).baseName();
-}
-
 QByteArray settingsFile(const WidgetFixture& fixture)
 {
     QFile file(fixture.executableDir() + "/Tovik.ini");
@@ -77,7 +72,7 @@ private slots:
         fixture = std::make_unique<WidgetFixture>();
         // A folder where the file should be: no one, root included, may write it.
         QVERIFY(QDir(fixture->executableDir()).mkdir("Tovik.ini"));
-        const QString expected = title() + "|ファイル " + fixture->executableDir() +
+        const QString expected = applicationTitle() + "|ファイル " + fixture->executableDir() +
                                  "/Tovik.ini を作成できません.";
         for (int attempt = 1; attempt <= 2; ++attempt) {
             fixture->boxes.expectKey(Qt::Key_Return);

@@ -32,11 +32,6 @@ public:
 
 TTestForm* TestForm = nullptr;
 
-QString title()
-{
-    return QFileInfo(QCoreApplication::applicationFilePath()).baseName();
-}
-
 QWidget* windowOf(const char* name)
 {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -95,7 +90,7 @@ private slots:
         QVERIFY(referenceDuringCreate);
         QVERIFY(!afterThrow);
         QVERIFY(!visibleDuringReport);
-        QCOMPARE(watch->seen, QStringList{title() + "|" + CannotOpen + "."});
+        QCOMPARE(watch->seen, QStringList{applicationTitle() + "|" + CannotOpen + "."});
         QCOMPARE(Application->MainForm(), TestForm);
         TestForm->Show();
         QVERIFY(windowOf("TestForm")->isVisible());
@@ -115,7 +110,7 @@ private slots:
         watch->expectKey(Qt::Key_Return);
         QVERIFY(!windowOf("TestForm")->close());
         QVERIFY(QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }));
-        QCOMPARE(watch->seen, QStringList{title() + "|ストリームへの書き込みエラー."});
+        QCOMPARE(watch->seen, QStringList{applicationTitle() + "|ストリームへの書き込みエラー."});
         QVERIFY(windowOf("TestForm")->isVisible());
         QVERIFY(!Application->Terminated());
 
@@ -149,7 +144,7 @@ private slots:
         watch->expectKey(Qt::Key_Return);
         QTest::keyClicks(edit, "axb");
         QVERIFY(QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }));
-        QCOMPARE(watch->seen, QStringList{title() + "|'x' is wrong."});
+        QCOMPARE(watch->seen, QStringList{applicationTitle() + "|'x' is wrong."});
         QCOMPARE(edit->text(), QStringLiteral("ab"));
     }
 
