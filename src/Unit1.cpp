@@ -4,7 +4,6 @@
 #include "entry/KeyRules.h"
 #include "rtl/Cp932.h"
 #include "rtl/Paths.h"
-#include "vcl/Dialogs.h"
 
 TForm1* Form1 = nullptr;
 
@@ -84,6 +83,11 @@ TForm1::TForm1(TComponent* Owner) : TForm(Owner)
     Edit3->SetTabStop(false);
     Edit3->SetFont(CheckDigitFont);
 
+    SaveDialog1 = new TSaveDialog(this);
+    SaveDialog1->SetName("SaveDialog1");
+    SaveDialog1->SetDefaultExt("txt");
+    SaveDialog1->SetFilter(Utf8ToAnsi("テキストファイル(*.txt)|*.txt"));
+
     Label1->SetFocusControl(Edit1);
     Label2->SetFocusControl(Edit2);
     Label3->SetFocusControl(Edit3);
@@ -120,6 +124,7 @@ void TForm1::SpeedButton11Click(TObject*)
 void TForm1::FormClose(TObject*, TCloseAction&)
 {
     persist::SaveWindow(*this, IniFile, persist::SettingsPath(ExecutablePath()));
+    persist::OfferHistoryExport(*this, History.Text());
 }
 
 void TForm1::CalculateCheckDigit()
@@ -173,4 +178,16 @@ void TForm1::SetMakerCode(const AnsiString& text)
 void TForm1::StartInItemCode()
 {
     SetActiveControl(Edit2);
+}
+
+bool TForm1::AskYesNo(const AnsiString& question)
+{
+    return MessageDlg(question, mtInformation, mbYes | mbNo, 0) == mrYes;
+}
+
+std::optional<AnsiString> TForm1::ChooseHistoryFile()
+{
+    if (!SaveDialog1->Execute())
+        return std::nullopt;
+    return SaveDialog1->FileName();
 }

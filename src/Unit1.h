@@ -2,13 +2,18 @@
 
 #include "entry/CodeFields.h"
 #include "entry/RunHistory.h"
+#include "persist/HistoryExport.h"
 #include "persist/WindowSettings.h"
 #include "vcl/Buttons.h"
+#include "vcl/Dialogs.h"
 #include "vcl/Forms.h"
 #include "vcl/StdCtrls.h"
 
 // The main window: the code fields, the keypad and the run history.
-class TForm1 : public TForm, private entry::CodeFields, private persist::SettingsWindow {
+class TForm1 : public TForm,
+               private entry::CodeFields,
+               private persist::SettingsWindow,
+               private persist::HistoryExportWindow {
 public:
     TLabel* Label1;
     TEdit* Edit1;
@@ -27,6 +32,7 @@ public:
     TSpeedButton* SpeedButton9;
     TSpeedButton* SpeedButton10;
     TSpeedButton* SpeedButton11;
+    TSaveDialog* SaveDialog1;
 
     void SpeedButton10Click(TObject* Sender);
     void Edit1KeyPress(TObject* Sender, unsigned char& Key);
@@ -58,6 +64,10 @@ private:
     AnsiString MakerCode() const override;
     void SetMakerCode(const AnsiString& text) override;
     void StartInItemCode() override;
+
+    // What the history export sees of this window.
+    bool AskYesNo(const AnsiString& question) override;
+    std::optional<AnsiString> ChooseHistoryFile() override;
 };
 
 extern TForm1* Form1;

@@ -11,7 +11,9 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QStyle>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -119,6 +121,7 @@ void TForm::DoCreate()
 
 struct TApplication::Impl {
     std::unique_ptr<QApplication> ownApplication;
+    QTranslator japanese;
 };
 
 TApplication::TApplication(int& argc, char** argv)
@@ -154,6 +157,11 @@ void TApplication::Initialize()
 {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(ToQString(title_));
+    // The toolkit's own dialogs (the save dialog above all) speak Japanese, as every other
+    // text of the program does, whatever the locale.
+    if (impl_->japanese.load(QStringLiteral("qt_ja"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&impl_->japanese);
     // The program's icon is the resource MAINICON, when the program carries one.
     const QString icon = QStringLiteral(":/MAINICON.xpm");
     if (QFile::exists(icon))

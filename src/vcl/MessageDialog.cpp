@@ -1,14 +1,12 @@
 #include "vcl/MessageDialog_p.h"
 
-#include "vcl/Controls_p.h"
-#include "vcl/Forms.h"
+#include "vcl/ModalFocus_p.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
@@ -111,16 +109,8 @@ void MessageDialog::layOut(const QPixmap& icon)
 
 int MessageDialog::run()
 {
-    // The box has no parent window, so nothing hands the keyboard back when it closes
-    // unless we do: the window that was active gets it again, with its focused field.
-    // A box opened right after another finds no window active yet: that is the main one.
-    QPointer<QWidget> previous = QApplication::activeWindow();
-    if (!previous && Application && Application->MainForm())
-        previous = WidgetOf(*Application->MainForm());
-    const int result = exec();
-    if (previous)
-        previous->activateWindow();
-    return result;
+    RestoreActiveWindow restoreAfterwards;
+    return exec();
 }
 
 QString MessageDialog::clipboardText() const

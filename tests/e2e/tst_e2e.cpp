@@ -9,6 +9,7 @@ const QString MakerCode = QStringLiteral("国・メーカーコード");
 const QString ItemCode = QStringLiteral("商品コード");
 const QString CheckDigit = QStringLiteral("チェックデジット");
 const QString DigitsOnly = QStringLiteral("数字のみです");
+const QString SaveQuestion = QStringLiteral("今回の履歴を保存しますか？");
 
 // The Calculate button's centre, in the window's client area.
 constexpr int CalculateX = 112 + 24;
@@ -85,6 +86,8 @@ private slots:
     {
         session->type("4901234");
         session->closeWindow();
+        QVERIFY(session->waitForLabel(SaveQuestion));
+        session->key("n");
         QVERIFY(session->waitForExit(10000));
         QCOMPARE(session->settingsFile(), QByteArray("[tovik]\r\nTop=127\r\nLeft=198\r\nEdit1=4901234\r\n\r\n"));
 
@@ -97,6 +100,8 @@ private slots:
         session->key("Return");
         QTRY_COMPARE(session->fields()[CheckDigit], QStringLiteral("0"));
         session->closeWindow();
+        QVERIFY(session->waitForLabel(SaveQuestion));
+        session->key("n");
         QVERIFY(session->waitForExit(10000));
         QCOMPARE(session->settingsFile(), QByteArray("[tovik]\r\nTop=200\r\nLeft=300\r\nEdit1=4901234\r\n\r\n"));
     }

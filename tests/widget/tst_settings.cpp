@@ -35,6 +35,7 @@ private slots:
         QVERIFY(fixture->edit(1).text().isEmpty());
         QCOMPARE(fixture->focus(), &fixture->edit(1));
         fixture->type("1234567");
+        fixture->boxes.expectKey(Qt::Key_N);
         QVERIFY(fixture->window().close());
         QVERIFY(Application->Terminated());
         QCOMPARE(settingsFile(*fixture), QByteArray("[tovik]\r\nTop=127\r\nLeft=198\r\nEdit1=1234567\r\n\r\n"));

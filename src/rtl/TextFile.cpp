@@ -1,0 +1,138 @@
+#include "rtl/TextFile.h"
+
+#include "rtl/Cp932.h"
+#include "rtl/Exceptions.h"
+#include "rtl/Messages.h"
+#include "rtl/SysUtils.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t BufferSize = 4096;
+
+int platformCode(int systemError, const AnsiString& path)
+{
+    switch (systemError) {
+    case ENOENT: {
+        // The file is created when missing, so a missing name is one of the folders on
+        // the way, unless that folder is there and the name itself is wrong.
+        const std::string osPath = AnsiToUtf8(path);
+        const auto slash = osPath.rfind('/');
+        const std::string folder = slash == std::string::npos ? "." : osPath.substr(0, slash + 1);
+        struct stat info {};
+        return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? 2 : 3;
+    }
+    case ENOTDIR:
+        return 3;
+    case EMFILE:
+    case ENFILE:
+        return 4;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return 5;
+    default:
+        return systemError;
+    }
+}
+
+AnsiString messageFor(int code)
+{
+    switch (code) {
+    case 2:
+        return Messages::FileNotFound();
+    case 3:
+        return Messages::InvalidFileName();
+    case 4:
+        return Messages::TooManyOpenFiles();
+    case 5:
+        return Messages::AccessDenied();
+    default: {
+        AnsiString message = Messages::IOError();
+        if (const auto at = message.find("%d"); at != AnsiString::npos)
+            message.replace(at, 2, IntToStr(code));
+        return message;
+    }
+    }
+}
+
+} // namespace
+
+void RaiseInOutError(int systemError, const AnsiString& path)
+{
+    const int code = platformCode(systemError, path);
+    throw EInOutError(messageFor(code), code);
+}
+
+TextFile::TextFile(const AnsiString& path)
+    // Not blocking: a pipe with no reader fails here instead of hanging the window.
+    : fd_(::open(AnsiToUtf8(path).c_str(),
+                 O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666))
+{
+    if (!fd_.valid())
+        RaiseInOutError(errno, path);
+    const int flags = ::fcntl(fd_.get(), F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd_.get(), F_SETFL, flags & ~O_NONBLOCK);
+}
+
+void TextFile::Write(const AnsiString& text)
+{
+    buffer_ += text;
+    if (buffer_.size() >= BufferSize) {
+        if (const int error = writeOut())
+            RaiseInOutError(error, AnsiString());
+    }
+}
+
+void TextFile::WriteLn()
+{
+    Write("\r\n");
+}
+
+void TextFile::Close()
+{
+    if (!fd_.valid())
+        return;
+    const int writeError = writeOut();
+    int closeError = 0;
+    // A regular file is on disk before the save counts as done: a full disk or a lost
+    // network share shows here rather than after the program has gone.
+    struct stat info {};
+    if (!writeError && !failed_ && ::fstat(fd_.get(), &info) == 0 && S_ISREG(info.st_mode) &&
+        ::fsync(fd_.get()) != 0)
+        closeError = errno;
+    if (fd_.reset() != 0 && !closeError)
+        closeError = errno;
+    if (closeError)
+        RaiseInOutError(closeError, AnsiString());
+    if (writeError)
+        RaiseInOutError(writeError, AnsiString());
+}
+
+// Returns 0, or the system error of the write that failed; after a failure the rest of
+// the text is dropped and nothing more is written.
+int TextFile::writeOut()
+{
+    if (failed_)
+        buffer_.clear();
+    std::size_t done = 0;
+    int error = 0;
+    while (done < buffer_.size()) {
+        const ssize_t n = ::write(fd_.get(), buffer_.data() + done, buffer_.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n < 0 ? errno : EIO;
+            failed_ = true;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    buffer_.clear();
+    return error;
+}
