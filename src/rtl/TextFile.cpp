@@ -14,7 +14,14 @@ namespace {
 
 constexpr std::size_t BufferSize = 4096;
 
-int platformCode(int systemError, const AnsiString& path)
+// The platform's code for a system error: 2 file not found, 3 path not found, 4 too many
+// open files, 5 access denied; any other error keeps the system's own number.
+struct PlatformError {
+    int code;
+    AnsiString message;
+};
+
+PlatformError platformError(int systemError, const AnsiString& path)
 {
     switch (systemError) {
     case ENOENT: {
@@ -24,38 +31,26 @@ int platformCode(int systemError, const AnsiString& path)
         const auto slash = osPath.rfind('/');
         const std::string folder = slash == std::string::npos ? "." : osPath.substr(0, slash + 1);
         struct stat info {};
-        return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? 2 : 3;
+        if (::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+            return {2, Messages::FileNotFound()};
+        return {3, Messages::InvalidFileName()};
     }
     case ENOTDIR:
-        return 3;
+        return {3, Messages::InvalidFileName()};
     case EMFILE:
     case ENFILE:
-        return 4;
+        return {4, Messages::TooManyOpenFiles()};
     case EACCES:
     case EPERM:
     case EROFS:
-        return 5;
-    default:
-        return systemError;
-    }
-}
-
-AnsiString messageFor(int code)
-{
-    switch (code) {
-    case 2:
-        return Messages::FileNotFound();
-    case 3:
-        return Messages::InvalidFileName();
-    case 4:
-        return Messages::TooManyOpenFiles();
-    case 5:
-        return Messages::AccessDenied();
+        return {5, Messages::AccessDenied()};
     default: {
+        // The system's numbers overlap the platform's codes (EIO is 5 here), so the
+        // message is chosen by the error, never by the number.
         AnsiString message = Messages::IOError();
         if (const auto at = message.find("%d"); at != AnsiString::npos)
-            message.replace(at, 2, IntToStr(code));
-        return message;
+            message.replace(at, 2, IntToStr(systemError));
+        return {systemError, message};
     }
     }
 }
@@ -64,8 +59,8 @@ AnsiString messageFor(int code)
 
 void RaiseInOutError(int systemError, const AnsiString& path)
 {
-    const int code = platformCode(systemError, path);
-    throw EInOutError(messageFor(code), code);
+    PlatformError error = platformError(systemError, path);
+    throw EInOutError(std::move(error.message), error.code);
 }
 
 TextFile::TextFile(const AnsiString& path)

@@ -1,3 +1,4 @@
+#include "FileHelpers.h"
 #include "persist/IniFile.h"
 #include "persist/WindowSettings.h"
 #include "rtl/Cp932.h"
@@ -18,24 +19,6 @@
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString& path, const QByteArray& content)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(content);
-}
-
-AnsiString ansi(const QString& path)
-{
-    return Utf8ToAnsi(path.toStdString());
-}
-
 // The close-time write: Top, Left and the maker code of the closing window.
 void save(const QString& path, int top, int left, const AnsiString& makerCode)
 {
@@ -44,42 +27,6 @@ void save(const QString& path, int top, int left, const AnsiString& makerCode)
     ini.WriteInteger("tovik", "Left", left);
     ini.WriteString("tovik", "Edit1", makerCode);
     ini.UpdateFile();
-}
-
-// Runs `step` in a child process as the unprivileged user "nobody" when we are root,
-// since mode bits do not stop root; returns the message of the error it raised, or "".
-QString asUnprivilegedUser(const std::function<void()>& step)
-{
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0)
-        return "pipe failed";
-    const pid_t child = fork();
-    if (child == 0) {
-        close(pipeFds[0]);
-        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(3);
-        std::string message;
-        try {
-            step();
-        } catch (const Exception& e) {
-            message = AnsiToUtf8(e.Message());
-        }
-        if (!message.empty() && write(pipeFds[1], message.data(), message.size()) < 0)
-            _exit(4);
-        _exit(0);
-    }
-    close(pipeFds[1]);
-    QByteArray message;
-    char buffer[512];
-    ssize_t n;
-    while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0)
-        message.append(buffer, n);
-    close(pipeFds[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return QStringLiteral("child failed with status %1").arg(status);
-    return QString::fromUtf8(message);
 }
 
 } // namespace
