@@ -54,7 +54,8 @@ public:
 };
 
 // Centred across the monitor that shows the main window, its top edge a third of the way
-// down the height the dialog leaves free there.
+// down the height the dialog leaves free there. Its frame is not known before it is
+// shown; the main window's frame, from the same window manager, stands in for it.
 void placeOnMainMonitor(QWidget& dialog)
 {
     QWidget* main = MainWindowWidget();
@@ -62,8 +63,10 @@ void placeOnMainMonitor(QWidget& dialog)
     if (!screen)
         return;
     dialog.adjustSize();
+    QSize size = dialog.size();
+    if (main)
+        size += main->frameGeometry().size() - main->geometry().size();
     const QRect area = screen->availableGeometry();
-    const QSize size = dialog.frameGeometry().size();
     dialog.move(area.x() + (area.width() - size.width()) / 2,
                 area.y() + std::max(0, area.height() - size.height()) / 3);
 }

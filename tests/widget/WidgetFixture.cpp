@@ -6,9 +6,13 @@
 #include <QFile>
 #include <QProcess>
 
+#include <grp.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr char CopyMarker[] = "TOVIK_WIDGET_TEST_COPY";
+constexpr uid_t Nobody = 65534;
 
 } // namespace
 
@@ -16,6 +20,7 @@ int runWidgetTests(int argc, char** argv, QObject& tests)
 {
     if (!qEnvironmentVariableIsSet(CopyMarker)) {
         QTemporaryDir dir;
+        QTemporaryDir home;
         const QString copy = dir.filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
         if (!QFile::copy(QCoreApplication::applicationFilePath(), copy))
             qFatal("cannot copy the test binary to %s", qPrintable(copy));
@@ -23,7 +28,25 @@ int runWidgetTests(int argc, char** argv, QObject& tests)
         child.setProcessChannelMode(QProcess::ForwardedChannels);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QString::fromLatin1(CopyMarker), QStringLiteral("1"));
+        // The toolkit keeps the file dialog's state in the home folder: a private one.
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+        // A desktop user is never root, and root ignores file permissions: as root, the
+        // copy runs as user nobody, so that a read-only file is read-only.
+        if (geteuid() == 0) {
+            for (const QString& folder : {dir.path(), home.path()}) {
+                if (chown(QFile::encodeName(folder).constData(), Nobody, Nobody) != 0)
+                    qFatal("cannot hand %s to user nobody", qPrintable(folder));
+            }
+            child.setChildProcessModifier([] {
+                if (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0)
+                    _exit(126);
+            });
+        }
         child.setProcessEnvironment(env);
+        // File dialogs open in the working folder: the test's own, not the build tree.
+        child.setWorkingDirectory(dir.path());
         child.start(copy, QCoreApplication::arguments().mid(1));
         child.waitForFinished(-1);
         return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : 1;
