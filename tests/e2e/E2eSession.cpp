@@ -76,6 +76,8 @@ QProcessEnvironment E2eSession::environment() const
     env.insert("DBUS_SESSION_BUS_ADDRESS", busAddress_);
     env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     env.insert("LANG", "C.UTF-8");
+    // The toolkit keeps the file dialog's state in the home folder: a private one.
+    env.insert("HOME", home_.path());
     env.remove("QT_QPA_PLATFORM");
     env.remove("WAYLAND_DISPLAY");
     return env;
@@ -86,15 +88,14 @@ bool E2eSession::startProgram()
     program_ = std::make_unique<QProcess>();
     program_->setProcessEnvironment(environment());
     program_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The save dialog opens in the working folder: the test's own.
+    program_->setWorkingDirectory(folder_.path());
     program_->start(folder_.filePath(ProgramName), {});
     if (!program_->waitForStarted(5000))
         return false;
     // Up when the accessibility bus shows its fields and its window has the keyboard.
     return QTest::qWaitFor([&] { return fields().size() == 3; }, 20000) &&
-           QTest::qWaitFor([&] {
-               return run("xdotool", {"getwindowfocus", "getwindowname"}).trimmed() ==
-                      QStringLiteral("Tovik１型");
-           }, 5000);
+           waitForFocusedWindow(QStringLiteral("Tovik１型"));
 }
 
 bool E2eSession::programRunning() const
@@ -186,8 +187,20 @@ void E2eSession::closeWindow()
 
 QByteArray E2eSession::settingsFile() const
 {
-    QFile file(folder_.filePath("Tovik.ini"));
+    return readFile(QStringLiteral("Tovik.ini"));
+}
+
+QByteArray E2eSession::readFile(const QString& name) const
+{
+    QFile file(folder_.filePath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool E2eSession::waitForFocusedWindow(const QString& title)
+{
+    return QTest::qWaitFor([&] {
+        return run("xdotool", {"getwindowfocus", "getwindowname"}).trimmed() == title;
+    }, 10000);
 }
 
 void E2eSession::writeSettingsFile(const QByteArray& content)

@@ -25,6 +25,8 @@ public:
     // Asks the main window to close, as its close box does.
     void closeWindow();
     QByteArray settingsFile() const;
+    // A file in the program's folder, which is also its working folder.
+    QByteArray readFile(const QString& name) const;
     void writeSettingsFile(const QByteArray& content);
     bool programRunning() const;
     bool waitForExit(int ms);
@@ -38,12 +40,15 @@ public:
     // The window's outer position as the X server has it.
     QPoint windowPosition();
     bool waitForLabel(const QString& caption, bool present = true);
+    // Waits until the window with this title has the keyboard.
+    bool waitForFocusedWindow(const QString& title);
 
 private:
     QString run(const QString& program, const QStringList& arguments, int* exitCode = nullptr);
     QProcessEnvironment environment() const;
 
     QTemporaryDir folder_;
+    QTemporaryDir home_;
     QString display_;
     QString busAddress_;
     QString error_;

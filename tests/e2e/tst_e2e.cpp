@@ -106,6 +106,35 @@ private slots:
         QCOMPARE(session->settingsFile(), QByteArray("[tovik]\r\nTop=200\r\nLeft=300\r\nEdit1=4901234\r\n\r\n"));
     }
 
+    void historySavedToTheFileTypedInTheDialog()
+    {
+        session->type("1234567");
+        session->key("Tab");
+        session->type("89012");
+        session->key("Return");
+        QTRY_COMPARE(session->fields()[CheckDigit], QStringLiteral("8"));
+        // A new maker code, then two items under it; each first digit starts the next item.
+        session->key("shift+Tab BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace");
+        session->type("4901234");
+        session->key("Tab");
+        session->type("56789");
+        session->key("Return");
+        QTRY_COMPARE(session->fields()[CheckDigit], QStringLiteral("4"));
+        session->type("00007");
+        session->key("Return");
+        QTRY_COMPARE(session->fields()[CheckDigit], QStringLiteral("0"));
+
+        session->closeWindow();
+        QVERIFY(session->waitForLabel(SaveQuestion));
+        session->key("Return");
+        QVERIFY(session->waitForFocusedWindow(QStringLiteral("名前を付けて保存")));
+        session->type("codes");
+        session->key("Return");
+        QVERIFY(session->waitForExit(10000));
+        QCOMPARE(session->readFile("codes.txt"),
+                 QByteArray("1234567890128\r\n4901234567894\r\n4901234000070\r\n\r\n"));
+    }
+
 private:
     std::unique_ptr<E2eSession> session;
 };
