@@ -180,9 +180,9 @@ bool E2eSession::waitForLabel(const QString& caption, bool present)
     return QTest::qWaitFor([&] { return labels().contains(caption) == present; }, 10000);
 }
 
-void E2eSession::closeWindow()
+void E2eSession::closeWindow(const QString& title)
 {
-    run("/usr/bin/python3", {QStringLiteral(CLOSE_SCRIPT), QStringLiteral("Tovik１型")});
+    run("/usr/bin/python3", {QStringLiteral(CLOSE_SCRIPT), title});
 }
 
 QByteArray E2eSession::settingsFile() const

@@ -22,8 +22,8 @@ public:
     QString folder() const { return folder_.path(); }
 
     bool startProgram();
-    // Asks the main window to close, as its close box does.
-    void closeWindow();
+    // Asks a window (the main one unless named) to close, as its close box does.
+    void closeWindow(const QString& title = QStringLiteral("Tovik１型"));
     QByteArray settingsFile() const;
     // A file in the program's folder, which is also its working folder.
     QByteArray readFile(const QString& name) const;

@@ -1,5 +1,6 @@
 #include "E2eSession.h"
 
+#include <QDir>
 #include <QPoint>
 #include <QTest>
 
@@ -133,6 +134,16 @@ private slots:
         QVERIFY(session->waitForExit(10000));
         QCOMPARE(session->readFile("codes.txt"),
                  QByteArray("1234567890128\r\n4901234567894\r\n4901234000070\r\n\r\n"));
+    }
+
+    void questionClosedByItsCloseBoxSavesNothing()
+    {
+        session->closeWindow();
+        QVERIFY(session->waitForLabel(SaveQuestion));
+        session->closeWindow(QStringLiteral("情報"));
+        QVERIFY(session->waitForExit(10000));
+        const QStringList files = QDir(session->folder()).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(files, (QStringList{"Tovik.ini", "tovik"}));
     }
 
 private:
