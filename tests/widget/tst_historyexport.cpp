@@ -274,6 +274,7 @@ private slots:
                  (QStringList{QuestionBox, SaveDialogBox, applicationTitle() + "|" + report}));
         QVERIFY(fixture->window().isVisible());
         QVERIFY(!Application->Terminated());
+        QTRY_COMPARE(QApplication::activeWindow(), &fixture->window());
         QCOMPARE(readAll(dir + "/Tovik.ini"),
                  QByteArray("[tovik]\r\nTop=127\r\nLeft=198\r\nEdit1=1234567\r\n\r\n"));
         if (setUp == "read-only")
