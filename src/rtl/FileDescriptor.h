@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cerrno>
+#include <string_view>
 #include <unistd.h>
 
 // Owns an open file descriptor and closes it on every path.
@@ -12,6 +14,20 @@ public:
 
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
+    // Writes all of `data`, resuming after interruptions and short writes; returns 0, or
+    // the system error of the write that failed.
+    int writeAll(std::string_view data) const
+    {
+        while (!data.empty()) {
+            const ssize_t n = ::write(fd_, data.data(), data.size());
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return n < 0 ? errno : EIO;
+            data.remove_prefix(static_cast<std::size_t>(n));
+        }
+        return 0;
+    }
     // Closes now; returns the close's own result (0, or -1 with errno set).
     int reset()
     {

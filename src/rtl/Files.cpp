@@ -4,6 +4,7 @@
 #include "rtl/Exceptions.h"
 #include "rtl/FileDescriptor.h"
 #include "rtl/Messages.h"
+#include "rtl/Paths.h"
 #include "rtl/SysUtils.h"
 
 #include <cerrno>
@@ -30,20 +31,6 @@ namespace {
     throw EWriteError(Messages::StreamWriteError());
 }
 
-bool writeAll(int fd, const AnsiString& content)
-{
-    std::size_t done = 0;
-    while (done < content.size()) {
-        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // Follows symbolic links to the file they name, which need not exist yet.
 std::string linkTarget(std::string path)
 {
@@ -53,10 +40,8 @@ std::string linkTarget(std::string path)
         if (n < 0)
             return path;
         std::string target(buffer, static_cast<std::size_t>(n));
-        if (target.front() != '/') {
-            const auto slash = path.rfind('/');
-            target = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + target;
-        }
+        if (target.front() != '/')
+            target = ExtractFilePath(path) + target;
         path = target;
     }
     return path;
@@ -105,15 +90,13 @@ void ReplaceFileContents(const AnsiString& path, const AnsiString& content)
             cannotCreate(path);
         if (!S_ISREG(info.st_mode)) {
             // A device or pipe is written where it is.
-            if (!writeAll(probe.get(), content) || probe.reset() != 0)
+            if (probe.writeAll(content) != 0 || probe.reset() != 0)
                 writeError();
             return;
         }
     }
 
-    const auto slash = target.rfind('/');
-    std::string temporary =
-        (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) + ".tovik-XXXXXX";
+    std::string temporary = ExtractFilePath(target) + ".tovik-XXXXXX";
     FileDescriptor fd(::mkstemp(temporary.data()));
     if (!fd.valid())
         cannotCreate(path);
@@ -138,7 +121,7 @@ void ReplaceFileContents(const AnsiString& path, const AnsiString& content)
         ::umask(mask);
         mode &= ~mask;
     }
-    if (::fchmod(fd.get(), mode) != 0 || !writeAll(fd.get(), content) || ::fsync(fd.get()) != 0 ||
+    if (::fchmod(fd.get(), mode) != 0 || fd.writeAll(content) != 0 || ::fsync(fd.get()) != 0 ||
         fd.reset() != 0)
         writeError();
     if (::rename(temporary.c_str(), target.c_str()) != 0)

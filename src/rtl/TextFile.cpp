@@ -3,6 +3,7 @@
 #include "rtl/Cp932.h"
 #include "rtl/Exceptions.h"
 #include "rtl/Messages.h"
+#include "rtl/Paths.h"
 #include "rtl/SysUtils.h"
 
 #include <cerrno>
@@ -27,11 +28,10 @@ PlatformError platformError(int systemError, const AnsiString& path)
     case ENOENT: {
         // The file is created when missing, so a missing name is one of the folders on
         // the way, unless that folder is there and the name itself is wrong.
-        const std::string osPath = AnsiToUtf8(path);
-        const auto slash = osPath.rfind('/');
-        const std::string folder = slash == std::string::npos ? "." : osPath.substr(0, slash + 1);
+        const AnsiString folder = ExtractFilePath(path);
         struct stat info {};
-        if (::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        if (::stat(folder.empty() ? "." : AnsiToUtf8(folder).c_str(), &info) == 0 &&
+            S_ISDIR(info.st_mode))
             return {2, Messages::FileNotFound()};
         return {3, Messages::InvalidFileName()};
     }
@@ -113,21 +113,8 @@ void TextFile::Close()
 // the text is dropped and nothing more is written.
 int TextFile::writeOut()
 {
-    if (failed_)
-        buffer_.clear();
-    std::size_t done = 0;
-    int error = 0;
-    while (done < buffer_.size()) {
-        const ssize_t n = ::write(fd_.get(), buffer_.data() + done, buffer_.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            error = n < 0 ? errno : EIO;
-            failed_ = true;
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
+    const int error = failed_ ? 0 : fd_.writeAll(buffer_);
+    failed_ = failed_ || error != 0;
     buffer_.clear();
     return error;
 }
