@@ -46,6 +46,10 @@ void BoxWatch::poll()
         }
         Answer answer = std::move(answers_.front());
         answers_.pop_front();
+        // A user answers a box once it has the keyboard; before that, a field of it may
+        // not react as it does with the focus (a file dialog's name box, above all).
+        if (!QTest::qWaitForWindowActive(box, 2000))
+            problems << QStringLiteral("box never became active: ") + describe(*box);
         answer(*box);
         return;
     }

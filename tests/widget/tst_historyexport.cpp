@@ -1,3 +1,4 @@
+#include "FileHelpers.h"
 #include "WidgetFixture.h"
 
 #include "Unit1.h"
@@ -20,12 +21,6 @@ const QString SaveDialogBox = SaveAs + QLatin1Char('|');
 const QByteArray Example1 = "1234567890128\r\n";
 const QByteArray Example2 = "4901234567894\r\n";
 const QByteArray Example3 = "4901234000070\r\n";
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 // What the save dialog showed when it opened.
 struct SaveDialogState {
@@ -225,10 +220,7 @@ private slots:
     void existingFileIsReplacedWithoutAQuestion()
     {
         const QString path = fixture->executableDir() + "/codes.txt";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(100, 'x'));
-        file.close();
+        writeAll(path, QByteArray(100, 'x'));
         compute("4901234", "00007");
         fixture->boxes.expectKey(Qt::Key_Y);
         expectSaveDialog("codes.txt");
@@ -255,11 +247,8 @@ private slots:
         const QString dir = fixture->executableDir();
         const QString chosen = dir + "/" + typed + ".txt";
         if (setUp == "read-only") {
-            QFile file(chosen);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("kept");
-            file.close();
-            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+            writeAll(chosen, "kept");
+            QVERIFY(QFile::setPermissions(chosen, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         } else if (!setUp.isEmpty()) {
             QVERIFY(QFile::link(setUp, chosen));
         }
@@ -286,7 +275,7 @@ private slots:
         QVERIFY(QFile::remove(dir + "/Tovik.ini"));
         SaveDialogState retry;
         fixture->boxes.expectKey(Qt::Key_Return);
-        expectSaveDialog(dir + "/retry", &retry);
+        expectSaveDialog("retry", &retry, dir);
         QVERIFY(fixture->window().close());
         QVERIFY(Application->Terminated());
         QCOMPARE(retry.startsWith, chosen);
@@ -333,10 +322,13 @@ private:
         QVERIFY(!fixture->edit(3).text().isEmpty());
     }
 
-    // Answers the save dialog by typing a name into its name box and pressing Enter.
-    void expectSaveDialog(const QString& typed, SaveDialogState* state = nullptr)
+    // Answers the save dialog: goes to `folder` when one is given, types the name into the
+    // name box and presses Enter. Only a name is typed, never a whole path: the name box
+    // completes a path against folders it lists in the background, so typing one races.
+    void expectSaveDialog(const QString& typed, SaveDialogState* state = nullptr,
+                          const QString& folder = QString())
     {
-        fixture->boxes.expect([typed, state](QDialog& box) {
+        fixture->boxes.expect([typed, state, folder](QDialog& box) {
             auto* dialog = qobject_cast<QFileDialog*>(&box);
             QVERIFY(dialog);
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -353,6 +345,8 @@ private:
                 state->resizable = dialog->isSizeGripEnabled() && dialog->minimumSize() != dialog->maximumSize();
                 state->frame = dialog->frameGeometry();
             }
+            if (!folder.isEmpty())
+                dialog->setDirectory(folder);
             name->clear();
             QTest::keyClicks(name, typed);
             QTest::keyClick(name, Qt::Key_Return);

@@ -1,3 +1,4 @@
+#include "FileHelpers.h"
 #include "WidgetFixture.h"
 
 #include "Unit1.h"
@@ -9,8 +10,7 @@ namespace {
 
 QByteArray settingsFile(const WidgetFixture& fixture)
 {
-    QFile file(fixture.executableDir() + "/Tovik.ini");
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    return readAll(fixture.executableDir() + "/Tovik.ini");
 }
 
 } // namespace

@@ -24,7 +24,7 @@ inline void writeAll(const QString& path, const QByteArray& content)
 {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(content);
+    QCOMPARE(f.write(content), content.size());
 }
 
 inline AnsiString ansi(const QString& path)
